@@ -21,9 +21,9 @@ OperatorInfo DecodeOperatorTail(const ByteReader& file) {
 
 std::vector<std::uint8_t> EncodeOperatorTail(const OperatorInfo& info) {
     std::vector<std::uint8_t> tail;
-    const auto slots = info.slots();
-    for (std::size_t slot = 0; slot < slots.size(); ++slot) {
-        auto text = utf8ToCp1251(*slots[slot]);
+    const auto texts = info.texts();
+    for (std::size_t slot = 0; slot < texts.size(); ++slot) {
+        auto text = utf8ToCp1251(*texts[slot]);
         text.resize(std::min(text.size(), layout::kTailSlotSize));
         tail.resize(slot * layout::kTailSlotSize);
         tail.insert(tail.end(), text.begin(), text.end());

@@ -16,7 +16,7 @@ struct OperatorInfo {
     std::string organisation; // slot 2
     std::string date;         // slot 3
 
-    [[nodiscard]] std::array<const std::string*, 4> slots() const {
+    [[nodiscard]] std::array<const std::string*, 4> texts() const {
         return {&name, &certificate, &organisation, &date};
     }
 };

@@ -54,7 +54,7 @@ std::string formatFixed(long double value, int decimals, std::string_view point)
 
     // One digit more than wanted, truncated from the exact binary value's expansion: the extra
     // digit alone decides the rounding, halves going away from zero.
-    std::array<char, 6000> buf{};
+    std::array<char, 6000> buf; // room for the fixed digits of the largest long double
     const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
                                    std::chars_format::fixed, decimals + 20);
     std::string digits(buf.data(), res.ptr);
